@@ -1,5 +1,6 @@
 #include "mailbox/imm_header_checks.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace corvane {
@@ -16,46 +17,46 @@ constexpr HeaderName kNames[] = {{"Subject:", 8}, {"To:", 3}, {"From:", 5}};
 
 }  // namespace
 
-bool ImmHeaderChecks::BytesAre(std::uint64_t position, const char* text, std::size_t length) {
-  std::size_t available = 0;
-  const unsigned char* p = m_bytes.View(position, length, &available, m_probe);
-  // Bytes past the end of the file count as zero, which no name contains.
-  return available == length && std::memcmp(p, text, length) == 0;
+bool ImmHeaderChecks::LinesBeginWithName(const unsigned char* p, std::size_t available, bool reachedEnd,
+                                         bool* needMore) {
+  *needMore = false;
+  std::size_t lineStart = 0;
+  int line = 0;
+  for (; line < 10 && lineStart < available; ++line) {
+    // The line ends at its LF, at a 0x1A (the end of the text) or at the end of the file.
+    const void* lf = std::memchr(p + lineStart, '\n', available - lineStart);
+    std::size_t end = lf ? static_cast<std::size_t>(static_cast<const unsigned char*>(lf) - p) : available;
+    bool textEnds = !lf;
+    if (const void* sub = std::memchr(p + lineStart, kTextEnd, end - lineStart)) {
+      end = static_cast<std::size_t>(static_cast<const unsigned char*>(sub) - p);
+      textEnds = true;
+    } else if (!lf && !reachedEnd) {
+      *needMore = true;
+      return false;
+    }
+    for (const HeaderName& name : kNames) {
+      if (end - lineStart >= name.length && std::memcmp(p + lineStart, name.text, name.length) == 0) return true;
+    }
+    if (textEnds) return false;
+    lineStart = end + 1;
+  }
+  // Fewer than ten lines read because the bytes ran out: more text may follow.
+  *needMore = line < 10 && !reachedEnd;
+  return false;
 }
 
 bool ImmHeaderChecks::HasHeaderLinesAfter(std::uint64_t m) {
-  const std::uint64_t length = m_bytes.Length();
-  std::uint64_t lineStart = m;
-  for (int line = 0; line < 10 && lineStart < length; ++line) {
-    // Find where this line ends: at its LF, at a 0x1A (the end of the text) or at the
-    // end of the file.
-    std::uint64_t end = length;
-    bool textEnds = true;
-    for (std::uint64_t at = lineStart; at < length;) {
-      std::size_t available = 0;
-      const unsigned char* p = m_bytes.View(at, kBlock, &available, m_scratch);
-      if (available == 0) break;
-      const void* lf = std::memchr(p, '\n', available);
-      const std::size_t span = lf ? static_cast<std::size_t>(static_cast<const unsigned char*>(lf) - p) : available;
-      if (const void* sub = std::memchr(p, kTextEnd, span)) {
-        end = at + static_cast<std::size_t>(static_cast<const unsigned char*>(sub) - p);
-        break;
-      }
-      if (lf) {
-        end = at + span;
-        textEnds = false;
-        break;
-      }
-      at += available;
-    }
-    const std::uint64_t lineLength = end - lineStart;
-    for (const HeaderName& name : kNames) {
-      if (lineLength >= name.length && BytesAre(lineStart, name.text, name.length)) return true;
-    }
-    if (textEnds) break;
-    lineStart = end + 1;
+  // Header lines are short: read a little and more only when the lines run on.
+  std::size_t want = m_bytes.IsMapped() ? static_cast<std::size_t>(m_bytes.Length() - std::min(m, m_bytes.Length())) : 4096;
+  for (;;) {
+    std::size_t available = 0;
+    const unsigned char* p = m_bytes.View(m, want, &available, m_scratch);
+    const bool reachedEnd = available < want || m + available >= m_bytes.Length();
+    bool needMore = false;
+    const bool found = LinesBeginWithName(p, available, reachedEnd, &needMore);
+    if (!needMore) return found;
+    want *= 2;
   }
-  return false;
 }
 
 void ImmHeaderChecks::UpdateBreaksBelow(std::uint64_t m) {
@@ -65,20 +66,27 @@ void ImmHeaderChecks::UpdateBreaksBelow(std::uint64_t m) {
   }
   // Search the part not seen yet, [m_breaksBelow, m), from its top down. A break at
   // position p is the pair of bytes p, p + 1; p + 1 may be m itself.
-  std::array<std::uint64_t, kMaxBreaks> found{};
+  std::array<Break, kMaxBreaks> found{};
   std::size_t count = 0;
   std::uint64_t top = m;
   while (top > m_breaksBelow && count < kMaxBreaks) {
     const std::uint64_t bottom = top - m_breaksBelow > kBlock ? top - kBlock : m_breaksBelow;
     std::size_t available = 0;
-    const unsigned char* p = m_bytes.View(bottom, static_cast<std::size_t>(top - bottom) + 1, &available, m_scratch);
+    // The block and the bytes after it that the lines at its top need.
+    const unsigned char* p =
+        m_bytes.View(bottom, static_cast<std::size_t>(top - bottom) + 2 + 8, &available, m_scratch);
     std::size_t searchable = static_cast<std::size_t>(top - bottom);
     if (searchable > available) searchable = available;
     while (searchable > 0 && count < kMaxBreaks) {
       const void* cr = ::memrchr(p, '\r', searchable);
       if (!cr) break;
       const auto q = static_cast<std::size_t>(static_cast<const unsigned char*>(cr) - p);
-      if (q + 1 < available && p[q + 1] == '\n') found[count++] = bottom + q;
+      if (q + 1 < available && p[q + 1] == '\n') {
+        Break& b = found[count++];
+        b.position = bottom + q;
+        b.next.fill('\0');
+        for (std::size_t k = 0; k < b.next.size() && q + 2 + k < available; ++k) b.next[k] = static_cast<char>(p[q + 2 + k]);
+      }
       searchable = q;
     }
     top = bottom;
@@ -98,17 +106,19 @@ std::uint64_t ImmHeaderChecks::FindHeaderStartBefore(std::uint64_t m) {
   bool seenFrom = false;
   bool seenSubject = false;
   for (std::size_t k = 0; k < m_breakCount; ++k) {
-    const std::uint64_t pos = m_breaks[k];
+    const Break& b = m_breaks[k];
+    auto next = [&](const char* name, std::size_t length) { return std::memcmp(b.next.data(), name, length) == 0; };
+    const std::uint64_t pos = b.position;
     result = pos;
-    if (BytesAre(pos + 2, "To:", 3)) {
+    if (next("To:", 3)) {
       result = pos + 2;
       seenTo = true;
     }
-    if (BytesAre(pos + 2, "From:", 5)) {
+    if (next("From:", 5)) {
       result = pos + 2;
       seenFrom = true;
     }
-    if (BytesAre(pos + 2, "Subject:", 8)) {
+    if (next("Subject:", 8)) {
       result = pos + 2;
       seenSubject = true;
     }

@@ -31,15 +31,23 @@ class ImmHeaderChecks {
  private:
   static constexpr std::size_t kMaxBreaks = 10;
 
-  // Positions of the line ends (CR, followed by LF) below m, nearest first.
+  // A CR LF line break and the bytes of the line after it, enough for the longest
+  // header name; bytes past the end of the file are zero.
+  struct Break {
+    std::uint64_t position;
+    std::array<char, 8> next;
+  };
+
+  // The line breaks below m, nearest first.
   void UpdateBreaksBelow(std::uint64_t m);
-  bool BytesAre(std::uint64_t position, const char* text, std::size_t length);
+  // The line test of HasHeaderLinesAfter on the bytes p[0, available) read from m;
+  // sets *needMore when the text read does not settle the answer.
+  static bool LinesBeginWithName(const unsigned char* p, std::size_t available, bool reachedEnd, bool* needMore);
 
   const MailboxBytes& m_bytes;
   std::vector<unsigned char> m_scratch;
-  std::vector<unsigned char> m_probe;
   std::uint64_t m_breaksBelow = 0;
-  std::array<std::uint64_t, kMaxBreaks> m_breaks{};
+  std::array<Break, kMaxBreaks> m_breaks{};
   std::size_t m_breakCount = 0;
 };
 

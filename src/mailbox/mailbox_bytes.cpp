@@ -3,7 +3,7 @@
 namespace corvane {
 namespace {
 // Pages behind the scan are released in steps of this size.
-constexpr std::uint64_t kReleaseStep = 16u << 20;
+constexpr std::uint64_t kReleaseStep = 4u << 20;
 }  // namespace
 
 MailboxBytes::MailboxBytes(const CFile& file, bool allowMapping) : m_file(file), m_length(file.GetLength()) {
