@@ -110,7 +110,7 @@ TEST(SnapshotFile, HugeCountsAreRefusedWithoutHugeAllocations) {
   EXPECT_NE(error, kSnapshotDamaged);
 }
 
-TEST(SnapshotFile, FailedWriteLeavesTheOldFile) {
+TEST(SnapshotFile, WriteFailureIsReported) {
   TempDir dir;
   std::vector<MailboxEntry> entries;
   entries.push_back(Entry(u"/a", {0, 1}));
