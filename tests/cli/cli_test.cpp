@@ -82,3 +82,53 @@ TEST(Cli, DamagedSnapshotIsRefused) {
 
 }  // namespace
 }  // namespace corvane::test
+
+namespace corvane::test {
+namespace {
+
+TEST(Cli, ListPrintsOneRowPerMessage) {
+  TempDir dir;
+  const std::string box = dir.Write(
+      "a.mbox",
+      "From a\nFrom: Ann <a@x>\nTo: Bo\nSubject: =?utf-8?q?caf=C3=A9?=\nDate: today\n\nhi\n"
+      "From b\nSubject: two\nContent-Type: multipart/mixed; boundary=q\n\n--q\nContent-Type: image/png; name=x.png\n\nx\n--q--\n");
+  const CliRun run = Corvane("list " + box);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "{\"i\": 0, \"to\": \"Bo\", \"from\": \"Ann <a@x>\", \"subject\": \"caf\xC3\xA9\", \"date\": \"today\", "
+            "\"attachment\": false}\n"
+            "{\"i\": 1, \"to\": \"\", \"from\": \"\", \"subject\": \"two\", \"date\": \"\", \"attachment\": true}\n");
+  const CliRun corpus = Corvane("list " CORVANE_CORPUS_DIR "/python-email.mbox");
+  EXPECT_EQ(corpus.status, 0);
+  EXPECT_EQ(std::count(corpus.out.begin(), corpus.out.end(), '\n'), 48);
+  EXPECT_NE(corpus.out.find("{\"i\": 47, "), std::string::npos);
+}
+
+TEST(Cli, PreviewWritesTheFileAndPrintsTheTexts) {
+  TempDir dir;
+  const std::string box = dir.Write(
+      "a.mbox",
+      "From a\nSubject: first\n\nx\n"
+      "From b\nSubject: files\nFrom: F\nTo: T\nDate: D\nContent-Type: multipart/mixed; boundary=q\n\n"
+      "--q\nContent-Type: text/plain\n\nsee\n--q\nContent-Type: application/pdf; name=\"a.pdf\"\n\nx\n"
+      "--q\nContent-Type: application/zip; name=\"b.zip\"\n\nx\n--q--\n");
+  const std::string out = (dir.Path() / "p.mht").string();
+  const CliRun run = Corvane("preview " + box + " 1 --out " + out);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "{\"i\": 1, \"subject\": \"files\", \"from\": \"F\", \"to\": \"T\", \"date\": \"D\", "
+            "\"attachments\": [\"a.pdf\", \"b.zip\"]}\n");
+  const std::string mht = ReadAll(out);
+  EXPECT_TRUE(mht.starts_with("From b\r\nSubject: files\r\n"));
+  EXPECT_EQ(mht.find("\n\n"), std::string::npos);
+
+  for (const std::string& bad : {box + " 2 --out " + out, box + " x --out " + out, "/nonexistent 0 --out " + out}) {
+    const CliRun failed = Corvane("preview " + bad);
+    EXPECT_EQ(failed.status, 1) << bad;
+    EXPECT_EQ(std::count(failed.err.begin(), failed.err.end(), '\n'), 1) << bad;
+  }
+  EXPECT_EQ(Corvane("list /nonexistent").status, 1);
+}
+
+}  // namespace
+}  // namespace corvane::test
