@@ -132,3 +132,26 @@ TEST(Cli, PreviewWritesTheFileAndPrintsTheTexts) {
 
 }  // namespace
 }  // namespace corvane::test
+
+namespace corvane::test {
+namespace {
+
+TEST(Cli, EveryCorpusMessagePreviews) {
+  TempDir dir;
+  const std::string corpus = CORVANE_CORPUS_DIR "/python-email.mbox";
+  const std::string out = (dir.Path() / "p.mht").string();
+  for (int i = 0; i < 48; ++i) {
+    const CliRun run = Corvane("preview " + corpus + " " + std::to_string(i) + " --out " + out);
+    ASSERT_EQ(run.status, 0) << i << run.err;
+    ASSERT_EQ(run.out.rfind("{\"i\": " + std::to_string(i) + ", ", 0), 0u) << i;
+    // Every preview file has CR LF line ends.
+    const std::string mht = ReadAll(out);
+    EXPECT_NE(mht.find("\r\n"), std::string::npos) << i;
+  }
+  // msg_07.txt: a text part and a GIF.
+  const CliRun gif = Corvane("preview " + corpus + " 6 --out " + out);
+  EXPECT_NE(gif.out.find("\"attachments\": [\"dingusfish.gif\"]"), std::string::npos) << gif.out;
+}
+
+}  // namespace
+}  // namespace corvane::test
