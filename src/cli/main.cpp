@@ -19,6 +19,7 @@
 #include "mailbox/mailbox_entry.h"
 #include "platform/file.h"
 #include "platform/text.h"
+#include "presentation/mail_text.h"
 #include "presentation/message_preview.h"
 #include "presentation/message_row.h"
 #include "snapshot/snapshot_file.h"
@@ -104,7 +105,7 @@ int List(const std::vector<std::string_view>& args) {
   MailboxEntry entry;
   if (!OpenScanned(args[0], &entry)) return 1;
   MailboxReader& reader = *entry.pReader;
-  const std::u16string name = FileNameOf(entry.strPath);
+  const std::u16string name = LastPathComponent(entry.strPath);
   JsonWriter out(stdout);
   for (std::uint64_t i = 0; i < reader.GetMessageCount(); ++i) {
     const std::optional<MessageRow> row = BuildMessageRow(reader, i, entry.bIsImm != 0, name);

@@ -12,11 +12,6 @@ std::u16string ImmAttachFolder(const std::u16string& path) {
   return path.substr(0, slash) + u"/Attachments/";
 }
 
-std::u16string FileNameOf(const std::u16string& path) {
-  const std::size_t slash = path.rfind(u'/');
-  return slash == std::u16string::npos ? std::u16string() : path.substr(slash + 1);
-}
-
 MailboxEntry MakeMailboxEntry(const std::u16string& path, HWND window) {
   MailboxEntry entry;
   entry.pReader = std::make_unique<MailboxReader>();

@@ -24,9 +24,6 @@ bool IsImmPath(const std::u16string& path);
 // A bare file name lies in the current folder, so its folder is "Attachments/".
 std::u16string ImmAttachFolder(const std::u16string& path);
 
-// The text after the last '/' of path; empty when it has none.
-std::u16string FileNameOf(const std::u16string& path);
-
 // A new entry for path with a fresh reader that reports to window: the kind taken
 // from the name and, for an IMM file, whether its attachments folder exists now.
 // The reader is neither opened nor scanned.

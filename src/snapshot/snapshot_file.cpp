@@ -187,23 +187,6 @@ bool WriteSnapshot(const std::u16string& path, const std::vector<MailboxEntry>& 
   return true;
 }
 
-std::string EncodeSnapshot(const std::vector<SnapshotEntry>& entries) {
-  std::string bytes;
-  auto little = [&](std::uint64_t v, int n) {
-    for (int k = 0; k < n; ++k) bytes.push_back(static_cast<char>((v >> (8 * k)) & 0xFF));
-  };
-  little(entries.size(), 4);
-  for (const SnapshotEntry& e : entries) {
-    little(e.path.size(), 4);
-    for (char16_t c : e.path) little(c, 2);
-    little(e.isImm, 1);
-    little(e.attachFolderExists, 1);
-    little(e.offsets.size(), 8);
-    for (std::uint64_t offset : e.offsets) little(offset, 8);
-  }
-  return bytes;
-}
-
 bool DecodeSnapshot(const std::string& bytes, std::vector<SnapshotEntry>* entries) {
   ByteReader in(nullptr, &bytes);
   return Decode(in, entries);

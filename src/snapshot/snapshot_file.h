@@ -30,9 +30,6 @@ inline constexpr char kSnapshotDamaged[] = "The file is damaged or is not a snap
 // returns false and sets *error.
 bool WriteSnapshot(const std::u16string& path, const std::vector<MailboxEntry>& entries, std::string* error);
 
-// The bytes of a snapshot holding entries.
-std::string EncodeSnapshot(const std::vector<SnapshotEntry>& entries);
-
 // Reads and checks the whole file before anything is returned: a field cut off by the
 // end of the file, bytes left after the last entry, a flag byte other than 0 or 1 or
 // a zero unit inside a path (or a path longer than any this system can open) make
