@@ -12,7 +12,8 @@ cmake --build build-fuzz -j"$(nproc)"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for target in fuzz_header fuzz_message fuzz_encoded_word fuzz_transfer_codecs fuzz_field_encoding; do
+targets=(fuzz_header fuzz_message fuzz_encoded_word fuzz_transfer_codecs fuzz_field_encoding)
+for target in "${targets[@]}"; do
   echo "== $target: ${seconds}s =="
   mkdir -p "$work/$target"
   seeds=("$corpus")
