@@ -3,23 +3,13 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 
+#include "platform/file.h"
 #include "platform/text.h"
 
 namespace corvane {
 namespace {
-
-void WriteAll(int fd, const std::string& bytes) {
-  std::size_t done = 0;
-  while (fd >= 0 && done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-}
 
 std::string Utf16Le(const std::u16string& text) {
   std::string out;
@@ -54,7 +44,7 @@ bool CActivityLog::Open(const std::u16string& folder, std::time_t start) {
   const std::string native = NativePath(m_strPath);
   m_fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
   if (m_fd >= 0) {
-    WriteAll(m_fd, "\xFF\xFE");
+    WriteAllBytes(m_fd, "\xFF\xFE");
   } else {
     m_fd = ::open(native.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW);
   }
@@ -63,7 +53,7 @@ bool CActivityLog::Open(const std::u16string& folder, std::time_t start) {
   return true;
 }
 
-void CActivityLog::AppendLine(const std::u16string& line) { WriteAll(m_fd, Utf16Le(line + u"\r\n")); }
+void CActivityLog::AppendLine(const std::u16string& line) { WriteAllBytes(m_fd, Utf16Le(line + u"\r\n")); }
 
 std::u16string FormatLogTime(std::time_t t) {
   static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 
+#include "platform/file.h"
 #include "platform/temp_files.h"
 #include "platform/text.h"
 
@@ -90,8 +91,7 @@ std::u16string CreateBlankPage(const std::u16string& tempBase) {
       bytes.push_back(c);
       bytes.push_back('\0');
     }
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    (void)written;
+    WriteAllBytes(fd, bytes);
     ::close(fd);
   }
   return path;

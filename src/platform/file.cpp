@@ -10,6 +10,17 @@
 
 namespace corvane {
 
+bool WriteAllBytes(int fd, std::string_view bytes) {
+  std::size_t done = 0;
+  while (fd >= 0 && done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  return done == bytes.size();
+}
+
 CFile::~CFile() { Close(); }
 
 bool CFile::Open(const std::u16string& path) {

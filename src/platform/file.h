@@ -5,8 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace corvane {
+
+// Writes all of bytes to an open descriptor of a file the program owns (never a
+// mailbox), retrying short writes; false when not everything could be written.
+bool WriteAllBytes(int fd, std::string_view bytes);
 
 class CFile {
  public:

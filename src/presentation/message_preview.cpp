@@ -3,9 +3,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
 
 #include "app/workspace.h"
+#include "platform/file.h"
 #include "platform/temp_files.h"
 #include "platform/text.h"
 #include "presentation/html_content_type.h"
@@ -18,15 +18,9 @@ namespace {
 bool WriteWhole(const std::u16string& path, std::string_view bytes) {
   const int fd = ::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) return false;
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += static_cast<std::size_t>(n);
-  }
+  const bool written = WriteAllBytes(fd, bytes);
   ::close(fd);
-  return done == bytes.size();
+  return written;
 }
 
 }  // namespace

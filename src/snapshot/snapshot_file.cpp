@@ -26,20 +26,10 @@ class ByteWriter {
     for (char16_t c : path) Little(c, 2);
   }
   bool Flush() {
-    std::size_t done = 0;
-    while (done < m_buffer.size()) {
-      const ssize_t n = ::write(m_fd, m_buffer.data() + done, m_buffer.size() - done);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) {
-        m_failed = true;
-        break;
-      }
-      done += static_cast<std::size_t>(n);
-    }
+    if (!WriteAllBytes(m_fd, m_buffer)) m_failed = true;
     m_buffer.clear();
     return !m_failed;
   }
-  bool Failed() const { return m_failed; }
 
  private:
   static constexpr std::size_t kFlushAt = 1u << 20;
