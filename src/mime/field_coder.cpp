@@ -50,24 +50,24 @@ std::int64_t CFieldCoder::DecodeInto(char* output, std::int64_t capacity) {
   return n > 0 ? n : 0;
 }
 
-std::string CFieldCoder::EncodeWord(const unsigned char* word, std::int64_t length, std::int64_t high) const {
-  if (high == 0) return std::string(reinterpret_cast<const char*>(word), static_cast<std::size_t>(length));
+CEncodedWordCodec CFieldCoder::WordCodec(const unsigned char* word, std::int64_t length, std::int64_t high) const {
   CEncodedWordCodec codec;
   codec.m_strCharset = m_strCharset;
   codec.m_nEncoding = ChooseLetter(length, high);
   codec.BindInput(reinterpret_cast<const char*>(word), length, true);
+  return codec;
+}
+
+std::string CFieldCoder::EncodeWord(const unsigned char* word, std::int64_t length, std::int64_t high) const {
+  if (high == 0) return std::string(reinterpret_cast<const char*>(word), static_cast<std::size_t>(length));
+  CEncodedWordCodec codec = WordCodec(word, length, high);
   std::string out(static_cast<std::size_t>(codec.EncodedSize()), '\0');
   out.resize(static_cast<std::size_t>(codec.EncodeInto(out.data(), static_cast<std::int64_t>(out.size()))));
   return out;
 }
 
 std::int64_t CFieldCoder::EncodedWordSize(const unsigned char* word, std::int64_t length, std::int64_t high) const {
-  if (high == 0) return length;
-  CEncodedWordCodec codec;
-  codec.m_strCharset = m_strCharset;
-  codec.m_nEncoding = ChooseLetter(length, high);
-  codec.BindInput(reinterpret_cast<const char*>(word), length, true);
-  return codec.EncodedSize();
+  return high == 0 ? length : WordCodec(word, length, high).EncodedSize();
 }
 
 std::int64_t CFieldCoder::EncodeInto(char* output, std::int64_t capacity) {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "mime/encoded_word_codec.h"
 #include "mime/mime_codec.h"
 
 namespace corvane {
@@ -28,6 +29,9 @@ class CFieldCoder : public CMimeCodec {
   std::string m_strCharset;
 
  private:
+  // The encoded-word codec bound to one word, with this field's charset and the letter
+  // the word's share of high bytes calls for.
+  CEncodedWordCodec WordCodec(const unsigned char* word, std::int64_t length, std::int64_t high) const;
   // The encoded form of one word (encoded words when it holds high bytes).
   std::string EncodeWord(const unsigned char* word, std::int64_t length, std::int64_t high) const;
   std::int64_t EncodedWordSize(const unsigned char* word, std::int64_t length, std::int64_t high) const;

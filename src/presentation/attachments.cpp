@@ -12,7 +12,10 @@ std::u16string ExtractAttachmentNames(const std::u16string& path) {
   if (!file.Open(path)) return {};
   std::string bytes(static_cast<std::size_t>(file.GetLength()), '\0');
   bytes.resize(file.ReadAt(0, bytes.data(), bytes.size()));
-  file.Close();
+  return ExtractAttachmentNamesFromBytes(std::move(bytes));
+}
+
+std::u16string ExtractAttachmentNamesFromBytes(std::string bytes) {
   if (!HasCrLfBeforeNul(bytes)) {
     bool inserted = false;
     bytes = InsertCrBeforeBareLf(bytes, &inserted);

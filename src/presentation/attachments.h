@@ -19,6 +19,8 @@ struct AttachmentRow {
 // attachment adds its Content-Type "name" (possibly empty). "" when the file cannot
 // be read.
 std::u16string ExtractAttachmentNames(const std::u16string& path);
+// The same from the file's bytes.
+std::u16string ExtractAttachmentNamesFromBytes(std::string bytes);
 
 // One row per comma-separated piece of names, nothing trimmed; none for "".
 std::vector<AttachmentRow> AttachmentRowsFromNames(const std::u16string& names, CShellFileInfo& shell);

@@ -46,7 +46,8 @@ std::optional<MessagePreview> ShowMessagePreview(MailboxReader& reader, std::uin
   const MessageSummary summary = SummarizeMessage(buffer, size, isImm, reader.m_attachmentPaths);
 
   std::string normalized;
-  WriteWhole(path, NormalizeLineEnds(written, &normalized) ? std::string_view(normalized) : std::string_view(written));
+  const std::string& file = NormalizeLineEnds(written, &normalized) ? normalized : written;
+  const bool complete = WriteWhole(path, file);
 
   MessagePreview preview;
   preview.Path = path;
@@ -54,8 +55,12 @@ std::optional<MessagePreview> ShowMessagePreview(MailboxReader& reader, std::uin
   preview.From = summary.From;
   preview.To = summary.To;
   preview.Date = summary.Date;
+  // The names come from what the file holds: the bytes just written, or, when the
+  // write fell short, whatever reached the file.
   preview.Attachments = isImm ? AttachmentRowsFromPaths(reader.m_attachmentPaths, shell)
-                              : AttachmentRowsFromNames(ExtractAttachmentNames(path), shell);
+                              : AttachmentRowsFromNames(complete ? ExtractAttachmentNamesFromBytes(file)
+                                                                 : ExtractAttachmentNames(path),
+                                                        shell);
   reader.m_attachmentPaths.clear();
   return preview;
 }
