@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -87,6 +88,18 @@ std::u16string HeaderTextToWide(const char* text, std::string_view charset) {
     if (ConvertWithIconv(std::string_view(text ? text : ""), std::string(name), &converted)) return converted;
   }
   return MailTextToWide(text);
+}
+
+std::u16string BodyTextToWide(std::string_view bytes, std::string_view charset) {
+  std::string name(TrimSpaces(charset));
+  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (name == "iso-8859-1" || name == "iso8859-1" || name == "latin1" || name == "us-ascii" || name == "ascii") {
+    name = "windows-1252";
+  }
+  std::u16string converted;
+  if (!name.empty() && ConvertWithIconv(bytes, name, &converted)) return converted;
+  const std::u16string asUtf8 = Utf8ToWide(bytes);
+  return asUtf8.size() < bytes.size() ? asUtf8 : AnsiToWide(bytes);
 }
 
 std::u16string LastPathComponent(const std::u16string& path) {

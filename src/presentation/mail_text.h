@@ -18,6 +18,12 @@ std::u16string MailTextToWide(const char* text);
 // and conversion goes on after its first byte). The text ends at its first NUL byte.
 std::u16string HeaderTextToWide(const char* text, std::string_view charset);
 
+// A body part's text in its declared charset. The labels that name Latin-1 read as
+// Windows-1252, as web browsers read them; without a charset, or with one the
+// system's converter does not know, the text reads as MailTextToWide would read it.
+// NUL bytes are kept.
+std::u16string BodyTextToWide(std::string_view bytes, std::string_view charset);
+
 // The text after the last '/' of a path, "" when it has none.
 std::u16string LastPathComponent(const std::u16string& path);
 
