@@ -1,0 +1,16 @@
+#include "ui/qt_ui_thread.h"
+
+#include <QMetaObject>
+#include <QThread>
+
+namespace corvane {
+
+void CQtUiThread::Invoke(const std::function<void()>& fn) {
+  if (QThread::currentThread() == m_context->thread()) {
+    fn();
+    return;
+  }
+  QMetaObject::invokeMethod(m_context, [&fn] { fn(); }, Qt::BlockingQueuedConnection);
+}
+
+}  // namespace corvane
