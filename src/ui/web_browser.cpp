@@ -17,9 +17,10 @@ void RegisterPreviewScheme() {
   QWebEngineUrlScheme::registerScheme(scheme);
 }
 
-void CPreviewRequestFilter::SetAllowedFile(const QUrl& url) {
+void CPreviewRequestFilter::AllowFile(const QUrl& url) {
   QMutexLocker lock(&m_mutex);
-  m_allowedFile = url;
+  m_allowedFiles.append(url);
+  if (m_allowedFiles.size() > 8) m_allowedFiles.removeFirst();
 }
 
 void CPreviewRequestFilter::interceptRequest(QWebEngineUrlRequestInfo& info) {
@@ -27,7 +28,7 @@ void CPreviewRequestFilter::interceptRequest(QWebEngineUrlRequestInfo& info) {
   const QString scheme = url.scheme();
   QMutexLocker lock(&m_mutex);
   const bool allowed = scheme == QLatin1String(kPreviewScheme) || scheme == QLatin1String("data") ||
-                       (url.isLocalFile() && url.adjusted(QUrl::RemoveFragment) == m_allowedFile);
+                       (url.isLocalFile() && m_allowedFiles.contains(url.adjusted(QUrl::RemoveFragment)));
   if (!allowed) {
     m_nBlocked.fetch_add(1);
     info.block(true);
@@ -115,12 +116,11 @@ void CPlinthToolsWebBrowser::Navigate(const QString& path) {
     if (file.open(QIODevice::ReadOnly)) bytes = file.readAll().toStdString();
     m_document = std::make_shared<const MhtDocument>(BuildMhtDocument(bytes));
     m_handler->SetDocument(m_document);
-    m_filter->SetAllowedFile(QUrl());
     // A new address per preview, so nothing of an earlier one is reused.
     url = QUrl(QString::fromLatin1(kPreviewDocumentUrl) + QStringLiteral("?n=%1").arg(++m_nLoads));
   } else {
     url = QUrl::fromLocalFile(path);
-    m_filter->SetAllowedFile(url);
+    m_filter->AllowFile(url);
   }
   m_page->AllowNextLoad(url);
   m_page->load(url);

@@ -27,15 +27,16 @@ void RegisterPreviewScheme();
 class CPreviewRequestFilter : public QWebEngineUrlRequestInterceptor {
  public:
   void interceptRequest(QWebEngineUrlRequestInfo& info) override;
-  // The one local file the page may load (the page being shown).
-  void SetAllowedFile(const QUrl& url);
+  // A local file the pane itself navigates to. The last few stay allowed, so a
+  // load that a newer one overtakes is not counted as blocked.
+  void AllowFile(const QUrl& url);
   int BlockedCount() const { return m_nBlocked.load(); }
 
  private:
   std::atomic<int> m_nBlocked{0};
   // Written on the UI thread before each load, read on the browser's IO thread.
   mutable QMutex m_mutex;
-  QUrl m_allowedFile;
+  QList<QUrl> m_allowedFiles;
 };
 
 // Serves the document built from the current ".mht" file and its "cid:" parts.
