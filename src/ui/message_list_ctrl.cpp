@@ -117,6 +117,7 @@ CPlinthToolsTopListCtrl::CPlinthToolsTopListCtrl(QWidget* parent)
   head->setStretchLastSection(false);
   head->setSectionsMovable(false);
   head->setSectionsClickable(true);
+  head->setMinimumSectionSize(16);
   for (int column = 0; column < CMessageListModel::kColumns; ++column) {
     head->setSectionResizeMode(column, IsResizable(column) ? QHeaderView::Interactive : QHeaderView::Fixed);
     head->resizeSection(column, kWidths[column]);
