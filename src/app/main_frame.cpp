@@ -341,18 +341,29 @@ int CMainFrame::RunMessageListJob(unsigned generation) {
   std::vector<MessageRow> batch;
   long long lastPos = -1;
   auto lastFlush = std::chrono::steady_clock::now();
+  // Batches are posted, so the job goes on reading while the window takes them in;
+  // when the window falls behind by a few batches the job waits for it.
+  auto pending = std::make_shared<std::atomic<int>>(0);
   auto flush = [&] {
+    auto rowsToAdd = std::make_shared<std::vector<MessageRow>>(std::move(batch));
+    batch.clear();
     const long long shownRow = rows - 1;
-    OnUi([&] {
+    const long long pos = lastPos;
+    auto apply = [this, generation, rowsToAdd, shownRow, pos, name, total, pending] {
+      pending->fetch_sub(1);
       if (!IsCurrent(generation)) return;
-      if (!batch.empty()) m_ui.list->AppendRows(std::move(batch));
-      if (lastPos > 0) m_ui.shell->SetProgressPos(ClampToInt(lastPos));
+      if (!rowsToAdd->empty()) m_ui.list->AppendRows(std::move(*rowsToAdd));
+      if (pos > 0) m_ui.shell->SetProgressPos(ClampToInt(pos));
       if (shownRow >= 0) {
         m_strStatus = name + u" [" + Number(shownRow) + u" / " + Number(total) + u"]";
         m_ui.shell->SetCaptionText(m_strStatus);
       }
-    });
-    batch.clear();
+    };
+    if (pending->fetch_add(1) < 4) {
+      m_ui.ui->Post(std::move(apply));
+    } else {
+      OnUi(apply);
+    }
     lastFlush = std::chrono::steady_clock::now();
   };
   for (long long i = 0; i < total; ++i) {

@@ -23,6 +23,9 @@ class IUiThread {
  public:
   virtual ~IUiThread() = default;
   virtual void Invoke(const std::function<void()>& fn) = 0;
+  // Queues fn to run there without waiting for it. Calls run in the order they were
+  // made, Invoke and Post alike.
+  virtual void Post(std::function<void()> fn) = 0;
 };
 
 // A folder-tree item; 0 is no item.

@@ -13,4 +13,8 @@ void CQtUiThread::Invoke(const std::function<void()>& fn) {
   QMetaObject::invokeMethod(m_context, [&fn] { fn(); }, Qt::BlockingQueuedConnection);
 }
 
+void CQtUiThread::Post(std::function<void()> fn) {
+  QMetaObject::invokeMethod(m_context, std::move(fn), Qt::QueuedConnection);
+}
+
 }  // namespace corvane

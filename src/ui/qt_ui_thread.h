@@ -13,6 +13,7 @@ class CQtUiThread : public IUiThread {
   // context must live on the UI thread for as long as this object.
   explicit CQtUiThread(QObject* context) : m_context(context) {}
   void Invoke(const std::function<void()>& fn) override;
+  void Post(std::function<void()> fn) override;
 
  private:
   QObject* m_context;

@@ -22,17 +22,30 @@ namespace corvane::test {
 class PumpedUiThread : public IUiThread {
  public:
   PumpedUiThread() : m_uiThread(std::this_thread::get_id()) {}
+  ~PumpedUiThread() override {
+    for (Call* call : m_queue) {
+      if (call->fn == &call->owned) delete call;
+    }
+  }
 
   void Invoke(const std::function<void()>& fn) override {
     if (std::this_thread::get_id() == m_uiThread) {
       fn();
       return;
     }
-    Call call{&fn};
+    Call call{&fn, false, {}};
     std::unique_lock<std::mutex> lock(m_mutex);
     m_queue.push_back(&call);
     m_wake.notify_all();
     m_wake.wait(lock, [&] { return call.done; });
+  }
+
+  void Post(std::function<void()> fn) override {
+    auto* call = new Call{nullptr, false, std::move(fn)};
+    call->fn = &call->owned;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_queue.push_back(call);
+    m_wake.notify_all();
   }
 
   // Runs queued calls until done() holds or the time is up; false on time-out.
@@ -52,6 +65,10 @@ class PumpedUiThread : public IUiThread {
       lock.unlock();
       (*call->fn)();
       lock.lock();
+      if (call->fn == &call->owned) {
+        delete call;  // posted: nobody waits for it
+        continue;
+      }
       call->done = true;
       m_wake.notify_all();
     }
@@ -61,6 +78,7 @@ class PumpedUiThread : public IUiThread {
   struct Call {
     const std::function<void()>* fn;
     bool done = false;
+    std::function<void()> owned;  // a posted call's own copy
   };
   std::thread::id m_uiThread;
   std::mutex m_mutex;
