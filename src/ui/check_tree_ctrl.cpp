@@ -339,23 +339,26 @@ void CCheckTreeCtrl::keyPressEvent(QKeyEvent* event) {
   QTreeWidget::keyPressEvent(event);
 }
 
+QString CCheckTreeCtrl::TipFor(QTreeWidgetItem* item) {
+  CHECKTREEDATA* record = Record(item);
+  if (!record || record->separator) return {};
+  const QRect label = LabelRect(item);
+  record->textRight = label.right();
+  const bool cutOff = record->textRight > viewport()->width() - 3;
+  if (!record->tipText.isEmpty()) return record->tipText.left(kMaxTipLength);
+  return cutOff ? item->text(0).left(kMaxTipLength) : QString();
+}
+
 bool CCheckTreeCtrl::viewportEvent(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
-    QTreeWidgetItem* hit = itemAt(help->pos());
-    CHECKTREEDATA* record = Record(hit);
-    if (hit && record && !record->separator) {
-      const QRect label = LabelRect(hit);
-      record->textRight = label.right();
-      const bool cutOff = label.right() > viewport()->width() - 3;
-      if (!record->tipText.isEmpty() || cutOff) {
-        const QString tip = (record->tipText.isEmpty() ? hit->text(0) : record->tipText).left(kMaxTipLength);
-        QToolTip::showText(help->globalPos(), tip, this);
-        return true;
-      }
+    const QString tip = TipFor(itemAt(help->pos()));
+    if (tip.isEmpty()) {
+      QToolTip::hideText();
+      event->ignore();
+    } else {
+      QToolTip::showText(help->globalPos(), tip, this);
     }
-    QToolTip::hideText();
-    event->ignore();
     return true;
   }
   return QTreeWidget::viewportEvent(event);

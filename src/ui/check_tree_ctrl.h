@@ -56,6 +56,9 @@ class CCheckTreeCtrl : public QTreeWidget, public IFolderTree {
   // The label's rectangle in viewport coordinates (text only, not the whole row).
   QRect LabelRect(QTreeWidgetItem* item) const;
   QRect CheckBoxRect(QTreeWidgetItem* item) const;
+  // The tool tip for an item: its tip text, else its label when the label is cut
+  // off at the right edge, at most 78 characters; empty when none is due.
+  QString TipFor(QTreeWidgetItem* item);
 
   // The folder-tree operations of the jobs.
   void DeleteAllItems() override;

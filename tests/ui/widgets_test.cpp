@@ -116,6 +116,12 @@ void WidgetsTest::OnlyALabelClickListsANode() {
   QCOMPARE(tree.currentItem(), tree.ItemOf(root));
   QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, QPoint(390, 290));  // empty space
   QCOMPARE(Count(main, WM_TREE_ITEM_CLICKED), std::size_t{1});
+
+  // Tips only for labels cut off at the right edge, at most 78 characters long.
+  QCOMPARE(tree.TipFor(item), QString());
+  const std::u16string longPath = u"/mail/" + std::u16string(120, u'x') + u".mbox";
+  const TreeItem wide = tree.InsertItem(0, false, longPath, 1);
+  QCOMPARE(tree.TipFor(tree.ItemOf(wide)), ToQString(longPath).left(78));
 }
 
 void WidgetsTest::RowClicksSendTheRowOnce() {
