@@ -21,6 +21,10 @@ inline constexpr char16_t kDisplaying[] = u"Displaying email items.";
 inline constexpr char16_t kClickForPreview[] = u"Click on emails items to see preview.";
 inline constexpr char16_t kClosed[] = u"Application has been closed.";
 inline constexpr char16_t kLogPathIs[] = u"Log file path is : ";
+inline constexpr char16_t kSelectFileToRecover[] = u"Please select file to recover data.";
+inline constexpr char16_t kSavingSnapshot[] = u" file is saving for Snapshot.    ";
+inline constexpr char16_t kLoadingSnapshot[] = u"Loading Snapshot. ";
+inline constexpr char16_t kSnapshotLoaded[] = u"Loading snapshot process completed.";
 
 inline constexpr char kWebSite[] = "https://www.corvane.example/";
 inline constexpr char kProductPage[] = "https://www.corvane.example/zode-zeri-rivedu/";

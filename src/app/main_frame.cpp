@@ -10,6 +10,7 @@
 #include "platform/text.h"
 #include "presentation/mail_text.h"
 #include "presentation/message_preview.h"
+#include "snapshot/snapshot_file.h"
 
 namespace corvane {
 
@@ -265,6 +266,87 @@ void CMainFrame::OnMboxUpgrade() {
     return;
   }
   m_ui.shell->OpenUrl(texts::kOrderPage);
+}
+
+void CMainFrame::OnSaveSnapshot() {
+  if (m_app.IsBusy()) {
+    m_ui.shell->MessageBox(texts::kBusy, IFrameShell::Box::Information);
+    return;
+  }
+  if (m_ui.tree->GetCount() == 0) {
+    m_ui.shell->MessageBox(texts::kSelectFileToRecover, IFrameShell::Box::Information);
+    return;
+  }
+  m_ui.shell->SetWaitCursor(true);
+  const std::optional<std::u16string> path = m_ui.shell->RunSnapshotDialog(true);
+  if (!path) {
+    m_ui.shell->SetWaitCursor(false);
+    return;
+  }
+  m_app.SetBusy(true);
+  SendMessageW(WM_SELECT_OUTPUT_TAB, 0, 0);
+  AppendLog(*path + texts::kSavingSnapshot + FormatLogTime(std::time(nullptr)));
+  std::string error;
+  const bool saved = WriteSnapshot(*path, m_entries, &error);
+  m_app.SetBusy(false);
+  m_ui.shell->SetWaitCursor(false);
+  // A snapshot that could not be written is said so: the user would otherwise take
+  // the file for saved.
+  if (!saved) m_ui.shell->MessageBox(Utf8ToWide(error), IFrameShell::Box::Information);
+}
+
+void CMainFrame::OnLoadSnapshot() {
+  if (m_app.IsBusy() || IsWorkerRunning()) {
+    m_ui.shell->MessageBox(texts::kBusy, IFrameShell::Box::Information);
+    return;
+  }
+  const std::optional<std::u16string> path = m_ui.shell->RunSnapshotDialog(false);
+  if (!path) return;
+  // The file is read and checked whole before anything is cleared: a damaged or
+  // foreign file, or one that cannot be read, leaves the current files shown.
+  std::vector<SnapshotEntry> stored;
+  std::string error;
+  if (!ReadSnapshot(*path, &stored, &error)) {
+    m_ui.shell->MessageBox(Utf8ToWide(error), IFrameShell::Box::Information);
+    return;
+  }
+  m_app.SetBusy(true);
+  m_nFileCounter = 0;
+  m_ui.tree->DeleteAllItems();
+  m_ui.list->DeleteAllItems();
+  m_ui.preview->ResetPane();
+  ShowPreviewPath(CreateBlankPage(m_app.m_strTempBase));
+  SendMessageW(WM_SELECT_OUTPUT_TAB, 0, 0);
+  DeleteReaders();
+  ++m_nJobGeneration;
+
+  AppendLog(texts::kLoadingSnapshot);
+  for (SnapshotEntry& item : stored) {
+    m_app.m_strCurrentFile = item.path;
+    ++m_nFileCounter;
+    const TreeItem root = m_ui.tree->InsertItem(0, false, item.path, 0);
+    m_ui.tree->SetItemData(root, m_nFileCounter);
+    m_ui.tree->SetCheck(root, true);
+    // The kind and the attachments folder come from the path and the disk now, not
+    // from the stored flags.
+    MailboxEntry entry = MakeMailboxEntry(item.path, this);
+    m_pCurReader = entry.pReader.get();
+    m_bCurIsImm = entry.bIsImm;
+    m_bCurAttachFolderExists = entry.bAttachFolderExists;
+    entry.pReader->m_offsets = std::move(item.offsets);
+    MailboxReader* reader = entry.pReader.get();
+    m_entries.push_back(std::move(entry));
+    if (!reader->Open(item.path)) continue;
+    const std::u16string count = Number(static_cast<long long>(reader->GetMessageCount()));
+    const TreeItem child = m_ui.tree->InsertItem(root, true, LastPathComponent(item.path) + u"(" + count + u")", 0);
+    m_ui.tree->SetItemData(child, m_nFileCounter);
+    m_ui.tree->SetCheck(child, true);
+    m_ui.tree->Expand(root);
+  }
+  m_ui.shell->ShowProgress(false);
+  m_app.SetBusy(false);
+  AppendLog(texts::kSnapshotLoaded);
+  m_ui.shell->MessageBox(texts::kSnapshotLoaded, IFrameShell::Box::Information);
 }
 
 bool CMainFrame::OnClose() {

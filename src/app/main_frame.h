@@ -46,6 +46,8 @@ class CMainFrame : public MessageWindow {
   void OnMboxHelp();
   void OnMboxAbout();
   void OnMboxUpgrade();
+  void OnSaveSnapshot();
+  void OnLoadSnapshot();
   // The close request; false when the window stays.
   bool OnClose();
   bool IsStopEnabled() const { return m_app.IsBusy(); }

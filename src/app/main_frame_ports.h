@@ -35,6 +35,7 @@ class IFolderTree {
  public:
   virtual ~IFolderTree() = default;
   virtual void DeleteAllItems() = 0;
+  virtual int GetCount() = 0;
   // Inserts an item under parent (0: a root item), as its first child when first is
   // set, else after the last; returns 0 on failure.
   virtual TreeItem InsertItem(TreeItem parent, bool first, const std::u16string& text, int image) = 0;
@@ -96,6 +97,10 @@ class IFrameShell {
   // The file selection dialog; on OK it has appended the chosen paths to
   // m_selectedFiles and set m_strTempBase. True on OK.
   virtual bool RunSelectFilesDialog(CPlinthOrvexProjApp& app) = 0;
+  // The snapshot file chooser: for saving (asks before replacing a file, adds the
+  // extension "MBOXVIEWCVN") or for loading (an existing file). Nothing on cancel.
+  virtual std::optional<std::u16string> RunSnapshotDialog(bool save) = 0;
+  virtual void SetWaitCursor(bool waiting) = 0;
   virtual void ShowAbout() = 0;
   virtual void OpenUrl(const char* url) = 0;
   // Ends the process at once, without any orderly shutdown.

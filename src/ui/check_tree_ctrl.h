@@ -62,6 +62,7 @@ class CCheckTreeCtrl : public QTreeWidget, public IFolderTree {
 
   // The folder-tree operations of the jobs.
   void DeleteAllItems() override;
+  int GetCount() override { return static_cast<int>(m_records.size()); }
   TreeItem InsertItem(TreeItem parent, bool first, const std::u16string& text, int image) override;
   void SetItemData(TreeItem item, std::intptr_t data) override;
   std::intptr_t GetItemData(TreeItem item) override;

@@ -2,9 +2,11 @@
 
 #include <unistd.h>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDockWidget>
+#include <QFileDialog>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -117,6 +119,14 @@ QWidget* CMainWindow::BuildRibbon() {
   auto* menu = new QMenu(appButton);
   menu->addAction(QStringLiteral("Open"), this, [this] { m_frame->OnMboxOpen(); });
   menu->addAction(QStringLiteral("Stop"), this, [this] { m_frame->OnMboxStop(); });
+  menu->addSeparator();
+  QAction* save = menu->addAction(QStringLiteral("Save Snapshot..."), this, [this] { m_frame->OnSaveSnapshot(); });
+  QAction* load = menu->addAction(QStringLiteral("Load Snapshot..."), this, [this] { m_frame->OnLoadSnapshot(); });
+  save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  load->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  // The shortcuts work with the menu closed.
+  addAction(save);
+  addAction(load);
   menu->addSeparator();
   menu->addAction(QStringLiteral("Help"), this, [this] { m_frame->OnMboxHelp(); });
   menu->addAction(QStringLiteral("About"), this, [this] { m_frame->OnMboxAbout(); });
@@ -266,6 +276,26 @@ bool CMainWindow::RunSelectFilesDialog(CPlinthOrvexProjApp& app) {
   if (dialogRunner) return dialogRunner(app);
   CSelectFilesDlg dialog(app, [this](const QString& text) { MessageBox(ToWide(text), Box::Information); }, this);
   return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<std::u16string> CMainWindow::RunSnapshotDialog(bool save) {
+  if (snapshotDialogRunner) return snapshotDialogRunner(save);
+  // The pattern has no dot: it takes every name that ends in MBOXVIEWCVN.
+  const QString filter = QStringLiteral(".RODOVARIZIZIVAR Files (*MBOXVIEWCVN)");
+  QFileDialog dialog(save ? nullptr : this, QString(), QString(), filter);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (save) dialog.setDefaultSuffix(QStringLiteral("MBOXVIEWCVN"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return ToWide(dialog.selectedFiles().first());
+}
+
+void CMainWindow::SetWaitCursor(bool waiting) {
+  if (waiting) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
 }
 
 void CMainWindow::ShowAbout() {

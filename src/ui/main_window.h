@@ -44,6 +44,7 @@ class CMainWindow : public QMainWindow, public IFrameShell {
   // a browser or end the process).
   std::function<bool(const QString&, Box)> boxHandler;
   std::function<bool(CPlinthOrvexProjApp&)> dialogRunner;
+  std::function<std::optional<std::u16string>(bool save)> snapshotDialogRunner;
   std::function<void(const char*)> urlOpener;
   std::function<void()> terminator;
 
@@ -55,6 +56,8 @@ class CMainWindow : public QMainWindow, public IFrameShell {
   void SelectOutputTab(int tab) override;
   bool MessageBox(const std::u16string& text, Box kind) override;
   bool RunSelectFilesDialog(CPlinthOrvexProjApp& app) override;
+  std::optional<std::u16string> RunSnapshotDialog(bool save) override;
+  void SetWaitCursor(bool waiting) override;
   void ShowAbout() override;
   void OpenUrl(const char* url) override;
   void TerminateProcess() override;

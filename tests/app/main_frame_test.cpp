@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "snapshot/snapshot_file.h"
 #include "support/frame_doubles.h"
 #include "support/temp_dir.h"
 
@@ -372,6 +373,88 @@ TEST_F(MainFrameTest, CloseAsksThenCleansUpLogsAndEnds) {
                                                    "Log file path is : " + WideToUtf8(app.m_strLogPath)}));
   EXPECT_EQ(shell.urls, std::vector<std::string>{"https://www.corvane.example/zode-zeri-rivedu/"});
   EXPECT_TRUE(shell.terminated);
+}
+
+}  // namespace
+}  // namespace corvane
+
+namespace corvane {
+namespace {
+
+TEST_F(MainFrameTest, SnapshotSaveIsRefusedOrWritesTheEntries) {
+  shell.snapshotPath = files.Wide() + u"/s.MBOXVIEWCVN";
+  frame.OnSaveSnapshot();  // nothing scanned yet
+  EXPECT_EQ(shell.boxes, std::vector<std::string>{"Please select file to recover data."});
+  EXPECT_TRUE(shell.snapshotDialogs.empty());
+
+  const std::string a = files.Write("a.mbox", Mbox(3));
+  OpenFiles({a, (files.Path() / "gone.mbox").string()});
+  ASSERT_TRUE(WaitIdle());
+  shell.boxes.clear();
+  log.lines.clear();
+  shell.snapshotPath.reset();
+  frame.OnSaveSnapshot();  // cancelled
+  EXPECT_FALSE(std::filesystem::exists(files.Path() / "s.MBOXVIEWCVN"));
+
+  shell.snapshotPath = files.Wide() + u"/s.MBOXVIEWCVN";
+  frame.OnSaveSnapshot();
+  EXPECT_EQ(shell.snapshotDialogs, (std::vector<bool>{true, true}));
+  EXPECT_FALSE(app.IsBusy());
+  EXPECT_FALSE(shell.waitCursor);
+  EXPECT_TRUE(shell.boxes.empty());
+  ASSERT_EQ(log.lines.size(), 1u);
+  EXPECT_TRUE(log.lines[0].starts_with(files.Path().string() + "/s.MBOXVIEWCVN file is saving for Snapshot.    "));
+  std::vector<SnapshotEntry> stored;
+  ASSERT_TRUE(DecodeSnapshot(ReadAll(files.Path() / "s.MBOXVIEWCVN"), &stored));
+  ASSERT_EQ(stored.size(), 2u);
+  EXPECT_EQ(WideToUtf8(stored[0].path), a);
+  EXPECT_EQ(stored[0].offsets, frame.m_entries[0].pReader->m_offsets);
+  EXPECT_TRUE(stored[1].offsets.empty());  // the file that did not open
+
+  // A snapshot that cannot be written is reported.
+  shell.snapshotPath = files.Wide() + u"/no/such/folder/s.MBOXVIEWCVN";
+  frame.OnSaveSnapshot();
+  EXPECT_EQ(shell.boxes.size(), 1u);
+  EXPECT_FALSE(app.IsBusy());
+}
+
+TEST_F(MainFrameTest, SnapshotLoadRebuildsTheTreeAndRefusesDamagedFiles) {
+  const std::string m = files.Write("m.mbox", Mbox(5));
+  OpenFiles({files.Write("other.mbox", Mbox(1))});
+  ASSERT_TRUE(WaitIdle());
+  MailboxEntry entry = MakeMailboxEntry(Utf8ToWide(m), nullptr);
+  entry.pReader->m_offsets = {0, 120, 300};
+  std::vector<MailboxEntry> entries;
+  entries.push_back(std::move(entry));
+  std::string error;
+  ASSERT_TRUE(WriteSnapshot(files.Wide() + u"/good.MBOXVIEWCVN", entries, &error));
+  files.Write("bad.MBOXVIEWCVN", "\x01\x00\x00\x00\xFF\xFF\xFF\x7F");
+
+  const auto before = tree.Texts();
+  shell.boxes.clear();
+  shell.snapshotPath = files.Wide() + u"/bad.MBOXVIEWCVN";
+  frame.OnLoadSnapshot();
+  EXPECT_EQ(shell.boxes, std::vector<std::string>{"The file is damaged or is not a snapshot file."});
+  EXPECT_EQ(tree.Texts(), before);
+  EXPECT_EQ(frame.m_entries.size(), 1u);
+  EXPECT_FALSE(app.IsBusy());
+
+  shell.boxes.clear();
+  log.lines.clear();
+  shell.snapshotPath = files.Wide() + u"/good.MBOXVIEWCVN";
+  frame.OnLoadSnapshot();
+  EXPECT_EQ(tree.Texts(), (std::vector<std::string>{m, "  m.mbox(2)"}));
+  EXPECT_EQ(tree.nodes[tree.order[0]].image, 0);
+  EXPECT_EQ(tree.nodes[tree.order[1]].data, 1);
+  ASSERT_EQ(frame.m_entries.size(), 1u);
+  EXPECT_EQ(frame.m_entries[0].pReader->m_offsets, (std::vector<std::uint64_t>{0, 120, 300}));
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"Loading Snapshot. ", "Loading snapshot process completed."}));
+  EXPECT_EQ(shell.boxes, std::vector<std::string>{"Loading snapshot process completed."});
+  EXPECT_FALSE(app.IsBusy());
+  // The loaded index lists as a scanned one would.
+  ClickChildOf(0);
+  ASSERT_TRUE(WaitIdle());
+  EXPECT_EQ(list.rows.size(), 2u);
 }
 
 }  // namespace

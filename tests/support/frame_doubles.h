@@ -105,6 +105,7 @@ class RecordingTree : public IFolderTree {
     nodes.clear();
     order.clear();
   }
+  int GetCount() override { return static_cast<int>(nodes.size()); }
   TreeItem InsertItem(TreeItem parent, bool first, const std::u16string& text, int image) override {
     if (parent && !nodes.count(parent)) return 0;
     const TreeItem item = ++m_next;
@@ -236,6 +237,15 @@ class RecordingShell : public IFrameShell {
     return kind != Box::Information && answerYes;
   }
   bool RunSelectFilesDialog(CPlinthOrvexProjApp& app) override { return dialog(app); }
+  // The snapshot chooser's answer and what it was asked for.
+  std::optional<std::u16string> snapshotPath;
+  std::vector<bool> snapshotDialogs;  // true: save
+  std::optional<std::u16string> RunSnapshotDialog(bool save) override {
+    snapshotDialogs.push_back(save);
+    return snapshotPath;
+  }
+  bool waitCursor = false;
+  void SetWaitCursor(bool waiting) override { waitCursor = waiting; }
   void ShowAbout() override { ++abouts; }
   void OpenUrl(const char* url) override { urls.emplace_back(url); }
   void TerminateProcess() override { terminated = true; }
