@@ -41,10 +41,14 @@ int main(int argc, char** argv) {
     return true;
   };
   window.dialogRunner = [&](CPlinthOrvexProjApp& a) {
-    CSelectFilesDlg dialog(a, [](const QString&) {}, &window);
-    dialog.AddPaths({file});
+    // Through the dialog's own Add Files and OK, with the file chooser answered.
+    CSelectFilesDlg dialog(a, [&](const QString& text, IFrameShell::Box) { return text.isEmpty(); }, &window);
+    dialog.chooseFiles = [&] { return QStringList{file}; };
+    dialog.OnAddFiles();
+    while (dialog.IsWorkerRunning()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     dialog.TempPath()->setText(home.path());
-    return dialog.Accept();
+    dialog.OnOK();
+    return dialog.result() == QDialog::Accepted;
   };
   window.urlOpener = [](const char*) {};
   window.resize(1400, 1000);

@@ -26,6 +26,22 @@ inline constexpr char16_t kSavingSnapshot[] = u" file is saving for Snapshot.   
 inline constexpr char16_t kLoadingSnapshot[] = u"Loading Snapshot. ";
 inline constexpr char16_t kSnapshotLoaded[] = u"Loading snapshot process completed.";
 
+// The file selection dialog.
+inline constexpr char16_t kAddFilesToContinue[] = u"Add files to continue the process.";
+inline constexpr char16_t kBusyAdd[] = u"Please stop the running process to add file(s) in the list.";
+inline constexpr char16_t kBusySearch[] = u"Please stop the running process to search mbox files";
+inline constexpr char16_t kBusyRemove[] = u"Please stop the running process to remove file(s) from the list.";
+inline constexpr char16_t kNoFileToRemove[] = u"No file(s) is present in the list to remove.";
+inline constexpr char16_t kNoFileSelected[] = u"No file(s) selected to remove.";
+inline constexpr char16_t kNoFileToRemoveAll[] = u"No file is present in the list to remove";
+inline constexpr char16_t kAskStopAdding[] = u"Do you want to stop the running process.";
+inline constexpr char16_t kFileNotValid[] = u"Selected file is not valid.";
+inline constexpr char16_t kInvalidFolder[] = u"Please select valid folder path.";
+inline constexpr char16_t kInvalidTempPath[] =
+    u"Please select valid temporary folder path to create temporary files during conversion process.";
+inline constexpr char16_t kSelectFilesToContinue[] = u"Please select files to continue the process.";
+inline constexpr char16_t kPleaseWaitRunning[] = u"Please wait while process is running.";
+
 inline constexpr char kWebSite[] = "https://www.corvane.example/";
 inline constexpr char kProductPage[] = "https://www.corvane.example/zode-zeri-rivedu/";
 inline constexpr char kOrderPage[] = "https://www.corvane.example/zode-zeri-rivedu/order/";

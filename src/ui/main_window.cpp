@@ -274,7 +274,7 @@ bool CMainWindow::MessageBox(const std::u16string& text, Box kind) {
 
 bool CMainWindow::RunSelectFilesDialog(CPlinthOrvexProjApp& app) {
   if (dialogRunner) return dialogRunner(app);
-  CSelectFilesDlg dialog(app, [this](const QString& text) { MessageBox(ToWide(text), Box::Information); }, this);
+  CSelectFilesDlg dialog(app, [this](const QString& text, Box kind) { return MessageBox(ToWide(text), kind); }, this);
   return dialog.exec() == QDialog::Accepted;
 }
 

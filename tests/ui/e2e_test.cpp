@@ -57,10 +57,20 @@ void EndToEndTest::OpenListAndPreview() {
   window.terminator = [&] { terminated = true; };
   const QString fixture = QStringLiteral(CORVANE_UI_TEST_DATA_DIR "/e2e.mbox");
   window.dialogRunner = [&](CPlinthOrvexProjApp& a) {
-    CSelectFilesDlg dialog(a, [&](const QString& text) { boxes << text; }, &window);
-    dialog.AddPaths({fixture});
+    // Through the dialog's own Add Files and OK, with the file chooser answered.
+    CSelectFilesDlg dialog(
+        a,
+        [&](const QString& text, IFrameShell::Box) {
+          boxes << text;
+          return true;
+        },
+        &window);
+    dialog.chooseFiles = [&] { return QStringList{fixture}; };
+    dialog.OnAddFiles();
+    while (dialog.IsWorkerRunning()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     dialog.TempPath()->setText(workBase.path());
-    return dialog.Accept();
+    dialog.OnOK();
+    return dialog.result() == QDialog::Accepted;
   };
   window.resize(1400, 1000);
   window.show();
