@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
   const QString file = QString::fromLocal8Bit(argv[1]);
 
   CPlinthOrvexProjApp app;
-  CMainWindow window(app);
+  CMainWindow window(app, false);
   bool listed = false;
   QElapsedTimer clock;
   qint64 listMs = -1;

@@ -8,37 +8,68 @@
 
 #include "app/app_texts.h"
 #include "ui/qt_text.h"
+#include "ui/splash_wnd.h"
 
 namespace corvane {
 
 CPlinthAboutDlg::CPlinthAboutDlg(std::function<void(const char*)> openUrl, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("About ZODE Zeri Rivedu"));
+  setWindowTitle(ToQString(texts::kAppTitle));
+  QFont titleFont(QStringLiteral("Arial"));
+  titleFont.setStyleHint(QFont::SansSerif);
+  titleFont.setPixelSize(15);
+  titleFont.setWeight(QFont::DemiBold);
+
   auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 10);
+  auto* banner = new QLabel(this);
+  // The splash picture, its see-through magenta made transparent.
+  QImage picture = CSplashWnd::ProgramBitmap().convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < picture.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    for (int x = 0; x < picture.width(); ++x) {
+      if (line[x] == CSplashWnd::kSeeThrough) line[x] = 0;
+    }
+  }
+  banner->setPixmap(QPixmap::fromImage(picture).scaledToHeight(80, Qt::SmoothTransformation));
+  banner->setAlignment(Qt::AlignCenter);
+  banner->setObjectName(QStringLiteral("Banner"));
+  layout->addWidget(banner);
   auto* title = new QLabel(ToQString(texts::kAppTitle), this);
-  QFont bold = title->font();
-  bold.setBold(true);
-  bold.setPointSizeF(bold.pointSizeF() * 1.3);
-  title->setFont(bold);
+  title->setFont(titleFont);
+  title->setAlignment(Qt::AlignCenter);
   layout->addWidget(title);
   struct Link {
     const char* text;
     const char* target;
+    const char* tip;
   };
-  static const Link kLinks[] = {{texts::kWebSite, texts::kWebSite},
-                                {"support@corvane.example", "mailto:support@corvane.example"},
-                                {"sales@corvane.example", "mailto:sales@corvane.example"}};
+  static const Link kLinks[] = {
+      {texts::kWebSite, texts::kWebSite, "Company website"},
+      {"support@corvane.example", "mailto:support@corvane.example", "Support email address"},
+      {"sales@corvane.example", "mailto:sales@corvane.example", "Sales email address"}};
   for (const Link& link : kLinks) {
-    auto* label = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(QLatin1String(link.target), QLatin1String(link.text)), this);
+    auto* label = new QLabel(
+        QStringLiteral("<a href=\"%1\">%2</a>").arg(QLatin1String(link.target), QLatin1String(link.text)), this);
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    label->setToolTip(QString::fromLatin1(link.tip));
+    label->setAlignment(Qt::AlignCenter);
     const char* target = link.target;
     connect(label, &QLabel::linkActivated, this, [openUrl, target] { openUrl(target); });
     layout->addWidget(label);
   }
-  layout->addWidget(new QLabel(QStringLiteral("Copyright (C) 2026 Corvane. All rights reserved."), this));
+  auto* notice = new QLabel(QStringLiteral("Copyright (C) 2026 Corvane. All rights reserved."), this);
+  notice->setFont(titleFont);
+  notice->setAlignment(Qt::AlignCenter);
+  layout->addWidget(notice);
+  auto* rule = new QLabel(QString(48, QLatin1Char('_')), this);
+  rule->setAlignment(Qt::AlignCenter);
+  rule->setEnabled(false);
+  layout->addWidget(rule);
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("OK"));
   ok->setAutoDefault(false);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  layout->addWidget(ok, 0, Qt::AlignRight);
+  layout->addWidget(ok, 0, Qt::AlignCenter);
 }
 
 void CPlinthAboutDlg::keyPressEvent(QKeyEvent* event) {

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDockWidget>
@@ -19,8 +20,10 @@
 #include "app/app_texts.h"
 #include "platform/desktop_folder.h"
 #include "ui/about_dlg.h"
+#include "ui/application_look.h"
 #include "ui/qt_text.h"
 #include "ui/select_files_dlg.h"
+#include "ui/splash_wnd.h"
 
 namespace corvane {
 
@@ -72,10 +75,20 @@ QWidget* Panel(QWidget* parent, const char* title, const std::vector<QToolButton
 
 }  // namespace
 
-CMainWindow::CMainWindow(CPlinthOrvexProjApp& app, QWidget* parent)
+CMainWindow::CMainWindow(CPlinthOrvexProjApp& app, bool showSplash, QWidget* parent)
     : QMainWindow(parent), m_app(app), m_uiThread(std::make_unique<CQtUiThread>(this)) {
   setWindowTitle(ToQString(texts::kAppTitle));
   setWindowIcon(QIcon(QStringLiteral(":/corvane/corvane-viewer.svg")));
+  if (showSplash) {
+    // It deletes itself when it has faded out.
+    auto* splash = new CSplashWnd(this, 2000, CSplashWnd::kFadeIn | CSplashWnd::kFadeOut | CSplashWnd::kShadow |
+                                               CSplashWnd::kCenterOnScreen);
+    splash->SetBitmap(CSplashWnd::ProgramBitmap());
+    splash->SetText(QStringLiteral("v18.0"));
+    splash->repaint();
+    splash->ShowSplash();
+  }
+  OnApplicationLook(CApplicationLook::Stored());
   auto* top = new QWidget(this);
   auto* topLayout = new QVBoxLayout(top);
   topLayout->setContentsMargins(0, 0, 0, 0);
@@ -127,6 +140,19 @@ QWidget* CMainWindow::BuildRibbon() {
   // The shortcuts work with the menu closed.
   addAction(save);
   addAction(load);
+  menu->addSeparator();
+  m_lookMenu = menu->addMenu(QStringLiteral("Application Look"));
+  auto* looks = new QActionGroup(m_lookMenu);
+  for (int id = CApplicationLook::kFirst; id <= CApplicationLook::kLast; ++id) {
+    QAction* look = m_lookMenu->addAction(CApplicationLook::Name(id), this, [this, id] { OnApplicationLook(id); });
+    look->setCheckable(true);
+    look->setData(id);
+    looks->addAction(look);
+  }
+  // The current look is the marked one.
+  connect(m_lookMenu, &QMenu::aboutToShow, this, [this] {
+    for (QAction* look : m_lookMenu->actions()) look->setChecked(look->data().toInt() == m_nAppLook);
+  });
   menu->addSeparator();
   menu->addAction(QStringLiteral("Help"), this, [this] { m_frame->OnMboxHelp(); });
   menu->addAction(QStringLiteral("About"), this, [this] { m_frame->OnMboxAbout(); });
@@ -248,6 +274,16 @@ void CMainWindow::closeEvent(QCloseEvent* event) {
   // The window never closes by itself: a confirmed close ends the process.
   event->ignore();
   m_frame->OnClose();
+}
+
+void CMainWindow::OnApplicationLook(int id) {
+  if (!CApplicationLook::IsLook(id)) id = CApplicationLook::kDefault;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  m_nAppLook = id;
+  CApplicationLook::Apply(id);
+  update();
+  CApplicationLook::Store(id);
+  QApplication::restoreOverrideCursor();
 }
 
 void CMainWindow::SetCaptionText(const std::u16string& text) { m_caption->setText(ToQString(text)); }

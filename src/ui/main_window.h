@@ -37,7 +37,8 @@ class CMainWindow : public QMainWindow, public IFrameShell {
   Q_OBJECT
 
  public:
-  explicit CMainWindow(CPlinthOrvexProjApp& app, QWidget* parent = nullptr);
+  // showSplash: the splash screen at creation (the program shows it; tests need not).
+  explicit CMainWindow(CPlinthOrvexProjApp& app, bool showSplash = true, QWidget* parent = nullptr);
   ~CMainWindow() override;
 
   // Replaceable services (tests answer boxes and dialogs themselves and never start
@@ -61,6 +62,10 @@ class CMainWindow : public QMainWindow, public IFrameShell {
   void ShowAbout() override;
   void OpenUrl(const char* url) override;
   void TerminateProcess() override;
+
+  // Commands 210 to 218: the look, applied at once and stored.
+  void OnApplicationLook(int id);
+  int ApplicationLook() const { return m_nAppLook; }
 
   CMainFrame& Frame() { return *m_frame; }
   CCheckTreeCtrl* Tree() const { return m_tree; }
@@ -94,6 +99,8 @@ class CMainWindow : public QMainWindow, public IFrameShell {
   QProgressBar* m_progress = nullptr;
   QToolButton* m_stop = nullptr;
   std::unique_ptr<CMainFrame> m_frame;
+  int m_nAppLook = 0;
+  QMenu* m_lookMenu = nullptr;
 };
 
 }  // namespace corvane
