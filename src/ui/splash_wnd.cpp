@@ -23,8 +23,10 @@ CSplashWnd::CSplashWnd(QWidget* parent, int timeoutMs, int style)
 void CSplashWnd::SetBitmap(const QImage& image) {
   m_image = image.convertToFormat(QImage::Format_RGB32);
   setFixedSize(m_image.size());
-  const QImage shape = m_image.createMaskFromColor(kSeeThrough, Qt::MaskOutColor);
-  setMask(QBitmap::fromImage(shape));
+  // The mask image marks the magenta pixels; as a bitmap its black (set) pixels are
+  // the window and its white ones are left out.
+  const QImage seeThrough = m_image.createMaskFromColor(kSeeThrough, Qt::MaskInColor);
+  setMask(QBitmap::fromImage(seeThrough));
   QRect place(QPoint(0, 0), m_image.size());
   if ((m_style & kCenterOnParent) && parentWidget()) {
     place.moveCenter(parentWidget()->geometry().center());
