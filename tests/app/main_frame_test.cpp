@@ -308,7 +308,7 @@ TEST_F(MainFrameTest, ClickingARowPreviewsThatMessage) {
   ASSERT_TRUE(WaitIdle());
   ClickChildOf(0);
   ASSERT_TRUE(WaitIdle());
-  ASSERT_EQ(list.rows.size(), 3u);
+  ASSERT_EQ(list.rows.size(), 4u);
   preview.navigated.clear();
 
   EXPECT_EQ(frame.SendMessageW(WM_MESSAGE_ITEM_CLICKED, 1, 0), 1);
@@ -325,6 +325,14 @@ TEST_F(MainFrameTest, ClickingARowPreviewsThatMessage) {
   EXPECT_EQ(WideToUtf8(preview.attachments[0].Text), "notes.txt");
   const std::string mht = ReadAll(NativePath(preview.navigated[1]));
   EXPECT_TRUE(mht.starts_with("From bob@example.org")) << mht.substr(0, 40);
+
+  // Latin-1 encoded words and two attachments beside an inline image.
+  frame.SendMessageW(WM_MESSAGE_ITEM_CLICKED, 3, 0);
+  ASSERT_TRUE(WaitIdle());
+  EXPECT_EQ(WideToUtf8(preview.subject), "Grüße aus Köln – Zahlen für das Quartal");
+  ASSERT_EQ(preview.attachments.size(), 2u);
+  EXPECT_EQ(WideToUtf8(preview.attachments[0].Text), "figures.csv");
+  EXPECT_EQ(WideToUtf8(preview.attachments[1].Text), "summary.pdf");
 
   // A row that does not exist previews nothing and frees the flag.
   preview.navigated.clear();
