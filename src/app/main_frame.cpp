@@ -143,10 +143,7 @@ void CMainFrame::DeleteReaders() {
 }
 
 void CMainFrame::OnMboxOpen() {
-  if (m_app.IsBusy()) {
-    m_ui.shell->MessageBox(texts::kBusy, IFrameShell::Box::Information);
-    return;
-  }
+  if (RefuseWhileBusy()) return;
   m_app.SetBusy(true);
   if (!m_ui.shell->RunSelectFilesDialog(m_app)) {
     m_app.SetBusy(false);
@@ -237,6 +234,12 @@ void CMainFrame::ScanOneFile(const std::u16string& path, unsigned generation) {
   });
 }
 
+bool CMainFrame::RefuseWhileBusy() {
+  if (!m_app.IsBusy()) return false;
+  m_ui.shell->MessageBox(texts::kBusy, IFrameShell::Box::Information);
+  return true;
+}
+
 void CMainFrame::OnMboxStop() {
   if (!m_app.IsBusy()) return;
   if (!m_ui.shell->MessageBox(texts::kAskStop, IFrameShell::Box::YesNoInformation)) return;
@@ -245,34 +248,22 @@ void CMainFrame::OnMboxStop() {
 }
 
 void CMainFrame::OnMboxHelp() {
-  if (m_app.IsBusy()) {
-    m_ui.shell->MessageBox(texts::kBusy, IFrameShell::Box::Information);
-    return;
-  }
+  if (RefuseWhileBusy()) return;
   m_ui.shell->OpenUrl(texts::kProductPage);
 }
 
 void CMainFrame::OnMboxAbout() {
-  if (m_app.IsBusy()) {
-    m_ui.shell->MessageBox(texts::kBusy, IFrameShell::Box::Information);
-    return;
-  }
+  if (RefuseWhileBusy()) return;
   m_ui.shell->ShowAbout();
 }
 
 void CMainFrame::OnMboxUpgrade() {
-  if (m_app.IsBusy()) {
-    m_ui.shell->MessageBox(texts::kBusy, IFrameShell::Box::Information);
-    return;
-  }
+  if (RefuseWhileBusy()) return;
   m_ui.shell->OpenUrl(texts::kOrderPage);
 }
 
 void CMainFrame::OnSaveSnapshot() {
-  if (m_app.IsBusy()) {
-    m_ui.shell->MessageBox(texts::kBusy, IFrameShell::Box::Information);
-    return;
-  }
+  if (RefuseWhileBusy()) return;
   if (m_ui.tree->GetCount() == 0) {
     m_ui.shell->MessageBox(texts::kSelectFileToRecover, IFrameShell::Box::Information);
     return;

@@ -83,6 +83,8 @@ class CMainFrame : public MessageWindow {
   bool Box(const std::u16string& text, IFrameShell::Box kind);
 
  private:
+  // Shows the busy message when a job runs; true then.
+  bool RefuseWhileBusy();
   LRESULT OnTreeItemClicked(TreeItem item);
   LRESULT OnMessageItemClicked(int row);
   void DeleteReaders();

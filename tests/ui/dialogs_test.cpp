@@ -2,8 +2,6 @@
 // dialog's rules, the snapshot commands through the main window, the splash
 // screen's shape and timing, the About box and the application looks. Screenshots
 // of the dialog and of every look are written beside the build.
-#include <unistd.h>
-
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -12,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/qt_test_main.h"
 #include "app/app_texts.h"
 #include "platform/temp_files.h"
 #include "snapshot/snapshot_file.h"
@@ -327,15 +326,6 @@ void DialogsTest::LooksAreStoredAndApplied() {
 
 }  // namespace corvane
 
-int main(int argc, char** argv) {
-  if (::geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-  QTemporaryDir home;
-  qputenv("HOME", home.path().toUtf8());
-  qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toUtf8());
-  corvane::RegisterPreviewScheme();
-  QApplication application(argc, argv);
-  corvane::DialogsTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return corvane::test::RunQtTest<corvane::DialogsTest>(argc, argv); }
 
 #include "dialogs_test.moc"

@@ -2,13 +2,12 @@
 // file through the dialog's OK, lists it from a click on its node's label, shows a
 // message with an HTML part, an inline image and an attachment, and is
 // photographed.
-#include <unistd.h>
-
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/qt_test_main.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/select_files_dlg.h"
@@ -136,16 +135,6 @@ void EndToEndTest::OpenListAndPreview() {
 
 }  // namespace corvane
 
-int main(int argc, char** argv) {
-  // The browser's sandbox refuses to start as root; tests run as root on CI machines.
-  if (::geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-  QTemporaryDir home;
-  qputenv("HOME", home.path().toUtf8());
-  qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toUtf8());
-  corvane::RegisterPreviewScheme();
-  QApplication application(argc, argv);
-  corvane::EndToEndTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return corvane::test::RunQtTest<corvane::EndToEndTest>(argc, argv); }
 
 #include "e2e_test.moc"

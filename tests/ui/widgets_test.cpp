@@ -1,8 +1,6 @@
 // The desktop program's controls on their own, offscreen: the folder tree's check
 // states and click routing, the message list's clicks and columns, the preview
 // pane's layouts and the browser's refusal to fetch anything from the network.
-#include <unistd.h>
-
 #include <QApplication>
 #include <QHeaderView>
 #include <QSignalSpy>
@@ -10,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/qt_test_main.h"
 #include "support/recording_window.h"
 #include "ui/check_tree_ctrl.h"
 #include "ui/message_list_ctrl.h"
@@ -250,12 +249,6 @@ void WidgetsTest::ClicksNeverLeaveThePage() {
 
 }  // namespace corvane
 
-int main(int argc, char** argv) {
-  if (::geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-  corvane::RegisterPreviewScheme();
-  QApplication application(argc, argv);
-  corvane::WidgetsTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return corvane::test::RunQtTest<corvane::WidgetsTest>(argc, argv); }
 
 #include "widgets_test.moc"
