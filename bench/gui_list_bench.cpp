@@ -69,6 +69,10 @@ int main(int argc, char** argv) {
   ticker.setTimerType(Qt::PreciseTimer);
   QObject::connect(&ticker, &QTimer::timeout, [&] {
     const qint64 now = tickClock.elapsed();
+    if (now - lastTick > 50 && qEnvironmentVariableIsSet("GUI_BENCH_TRACE")) {
+      std::fprintf(stderr, "gap %lld ms at %lld ms, %lld rows\n", static_cast<long long>(now - lastTick),
+                   static_cast<long long>(now), static_cast<long long>(window.List()->GetItemCount()));
+    }
     maxGap = std::max(maxGap, now - lastTick);
     lastTick = now;
   });

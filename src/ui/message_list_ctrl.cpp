@@ -2,28 +2,12 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QStyledItemDelegate>
 
 #include "ui/qt_text.h"
 
 namespace corvane {
 
 namespace {
-
-// Draws each cell and a light grid line along its right and bottom edges.
-class GridDelegate : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    QStyledItemDelegate::paint(painter, option, index);
-    painter->save();
-    painter->setPen(QColor(0xDD, 0xDD, 0xDD));
-    painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
-    painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
-    painter->restore();
-  }
-};
 
 constexpr int kWidths[CMessageListModel::kColumns] = {24, 24, 300, 300, 300, 200};
 
@@ -85,8 +69,7 @@ QVariant CMessageListModel::headerData(int section, Qt::Orientation orientation,
 
 void CMessageListModel::Clear() {
   beginResetModel();
-  m_rows.clear();
-  m_rows.shrink_to_fit();
+  std::deque<MessageRow>().swap(m_rows);
   endResetModel();
 }
 
@@ -99,25 +82,28 @@ void CMessageListModel::Append(std::vector<MessageRow> rows) {
 }
 
 CPlinthToolsTopListCtrl::CPlinthToolsTopListCtrl(QWidget* parent)
-    : QTreeView(parent), m_model(new CMessageListModel(this)) {
+    : QTableView(parent), m_model(new CMessageListModel(this)) {
   setModel(m_model);
-  setRootIsDecorated(false);
-  setUniformRowHeights(true);
-  setItemsExpandable(false);
-  setAllColumnsShowFocus(true);
+  setShowGrid(true);
+  setWordWrap(false);
+  setCornerButtonEnabled(false);
+  verticalHeader()->hide();
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setTextElideMode(Qt::ElideRight);
   setIconSize(QSize(16, 16));
-  setItemDelegate(new GridDelegate(this));
   setMouseTracking(true);
   setContextMenuPolicy(Qt::DefaultContextMenu);
   setFrameShape(QFrame::Box);
-  QHeaderView* head = header();
+  QHeaderView* head = horizontalHeader();
   head->setStretchLastSection(false);
   head->setSectionsMovable(false);
   head->setSectionsClickable(true);
   head->setMinimumSectionSize(16);
+  head->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  head->setHighlightSections(false);
   for (int column = 0; column < CMessageListModel::kColumns; ++column) {
     head->setSectionResizeMode(column, IsResizable(column) ? QHeaderView::Interactive : QHeaderView::Fixed);
     head->resizeSection(column, kWidths[column]);
@@ -141,7 +127,7 @@ void CPlinthToolsTopListCtrl::EnsureVisible(std::int64_t row) {
 }
 
 void CPlinthToolsTopListCtrl::mousePressEvent(QMouseEvent* event) {
-  QTreeView::mousePressEvent(event);
+  QTableView::mousePressEvent(event);
   const QModelIndex hit = indexAt(event->position().toPoint());
   if (!hit.isValid()) return;
   if (event->button() == Qt::LeftButton) {
@@ -154,7 +140,7 @@ void CPlinthToolsTopListCtrl::mouseDoubleClickEvent(QMouseEvent*) {}
 
 void CPlinthToolsTopListCtrl::mouseMoveEvent(QMouseEvent* event) {
   // Hover and hot tracking only over rows.
-  if (indexAt(event->position().toPoint()).isValid()) QTreeView::mouseMoveEvent(event);
+  if (indexAt(event->position().toPoint()).isValid()) QTableView::mouseMoveEvent(event);
 }
 
 void CPlinthToolsTopListCtrl::contextMenuEvent(QContextMenuEvent*) {}

@@ -1,11 +1,12 @@
 // The list of messages of the chosen mailbox file: one row per message, six
 // columns, each row's item data the message's number. A model over the rows, so a
-// list of a million messages stays fluid.
+// list of a million messages stays fluid: a table view keeps no record per row.
 #pragma once
 
 #include <QAbstractTableModel>
 #include <QIcon>
-#include <QTreeView>
+#include <QTableView>
+#include <deque>
 #include <vector>
 
 #include "app/main_frame_ports.h"
@@ -30,14 +31,15 @@ class CMessageListModel : public QAbstractTableModel {
   const MessageRow* Row(std::int64_t row) const;
 
  private:
-  std::vector<MessageRow> m_rows;
+  // A deque: growing it never moves the rows already listed.
+  std::deque<MessageRow> m_rows;
   QIcon m_messageIcon;
   QIcon m_attachmentIcon;
   QIcon m_headerMessage;
   QIcon m_headerAttachment;
 };
 
-class CPlinthToolsTopListCtrl : public QTreeView, public IMessageList {
+class CPlinthToolsTopListCtrl : public QTableView, public IMessageList {
   Q_OBJECT
 
  public:

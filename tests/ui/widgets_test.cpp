@@ -161,7 +161,7 @@ void WidgetsTest::RowClicksSendTheRowOnce() {
 
 void WidgetsTest::OnlyTheLastThreeColumnsResize() {
   CPlinthToolsTopListCtrl list;
-  QHeaderView* header = list.header();
+  QHeaderView* header = list.horizontalHeader();
   const int widths[] = {24, 24, 300, 300, 300, 200};
   const char* const titles[] = {"", "", "To", "From", "Subject", "Arrival Date/Time"};
   for (int column = 0; column < 6; ++column) {
