@@ -467,3 +467,36 @@ TEST_F(MainFrameTest, SnapshotLoadRebuildsTheTreeAndRefusesDamagedFiles) {
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+TEST_F(MainFrameTest, StopDuringAListingKeepsTheRowsMadeSoFar) {
+  OpenFiles({files.Write("big.mbox", Mbox(40000))});
+  ASSERT_TRUE(WaitIdle());
+  shell.boxes.clear();
+  log.lines.clear();
+  bool stopped = false;
+  shell.onProgressPos = [&](int pos) {
+    if (pos > 0 && pos < 40000 && !stopped && shell.progressUpper == 40000) {
+      stopped = true;
+      frame.OnMboxStop();
+    }
+  };
+  ClickChildOf(0);
+  ASSERT_TRUE(WaitIdle());
+  ASSERT_TRUE(stopped);
+  EXPECT_GT(list.rows.size(), 0u);
+  EXPECT_LT(list.rows.size(), 40000u);
+  for (std::size_t i = 0; i < list.rows.size(); ++i) ASSERT_EQ(list.rows[i].ItemData, i);
+  // The end of the job still runs: last line, final box, bar full then hidden.
+  EXPECT_EQ(log.lines.back(), "Click on emails items to see preview.");
+  EXPECT_EQ(shell.boxes.back(), "Click on emails items to see preview.");
+  EXPECT_EQ(shell.caption, "big.mbox [" + std::to_string(list.rows.size()) + "]");
+  EXPECT_EQ(shell.progressPos, 40000);
+  EXPECT_FALSE(shell.progressVisible);
+  EXPECT_FALSE(app.IsBusy());
+}
+
+}  // namespace
+}  // namespace corvane
