@@ -184,12 +184,14 @@ void CMainFrame::ScanThreadProc(unsigned generation) {
     if (!m_app.IsBusy() || !IsCurrent(generation)) break;
     ScanOneFile(path, generation);
   }
+  // A stopped job that a newer one has overtaken leaves the window to that one.
+  if (!IsCurrent(generation)) return;
   OnUi([&] {
-    if (IsCurrent(generation)) m_app.m_selectedFiles.clear();
+    m_app.m_selectedFiles.clear();
     m_ui.shell->ShowProgress(false);
     m_ui.shell->SetProgressPos(0);
   });
-  if (IsCurrent(generation)) m_app.SetBusy(false);
+  m_app.SetBusy(false);
   AppendLog(texts::kScanCompleted);
   Box(texts::kScanCompleted, IFrameShell::Box::Information);
 }
@@ -381,6 +383,7 @@ int CMainFrame::RunMessageListJob(unsigned generation) {
   MailboxReader* reader = nullptr;
   bool isImm = false;
   OnUi([&] {
+    if (!IsCurrent(generation)) return;
     parent = m_ui.tree->GetParentItem(m_hClickedItem);
     if (!parent) return;
     parentText = m_ui.tree->GetItemText(parent);
@@ -396,7 +399,7 @@ int CMainFrame::RunMessageListJob(unsigned generation) {
     m_ui.list->DeleteAllItems();
   });
   if (!reader) {
-    m_app.SetBusy(false);
+    if (IsCurrent(generation)) m_app.SetBusy(false);
     return 0;
   }
 
@@ -450,18 +453,17 @@ int CMainFrame::RunMessageListJob(unsigned generation) {
     if (std::chrono::steady_clock::now() - lastFlush >= kListFlushInterval) flush();
   }
   flush();
+  if (!IsCurrent(generation)) return 1;
 
   if (rows != 0) {
     AppendLog(texts::kClickForPreview);
     ShowStatus(name + u" [" + Number(rows) + u"]");
-    OnUi([&] {
-      if (IsCurrent(generation)) m_ui.list->EnsureVisible(rows - 1);
-    });
+    OnUi([&] { m_ui.list->EnsureVisible(rows - 1); });
     Box(texts::kClickForPreview, IFrameShell::Box::Information);
   }
   SendMessageW(WM_PROGRESS_POS, static_cast<WPARAM>(total), 0);
   OnUi([&] { m_ui.shell->ShowProgress(false); });
-  if (IsCurrent(generation)) m_app.SetBusy(false);
+  m_app.SetBusy(false);
   return 1;
 }
 
@@ -475,18 +477,19 @@ LRESULT CMainFrame::OnMessageItemClicked(int row) {
   m_ui.preview->ResetPane();
   ++m_nJobGeneration;
   StartWorker([this, row, generation = m_nJobGeneration.load()] {
-    ShowMessagePreviewJob(row);
+    ShowMessagePreviewJob(row, generation);
     if (IsCurrent(generation)) m_app.SetBusy(false);
   });
   return 1;
 }
 
-void CMainFrame::ShowMessagePreviewJob(int row) {
+void CMainFrame::ShowMessagePreviewJob(int row, unsigned generation) {
   std::optional<std::uint64_t> index;
   MailboxReader* reader = nullptr;
   bool isImm = false;
   std::u16string tempBase;
   OnUi([&] {
+    if (!IsCurrent(generation)) return;
     index = m_ui.list->GetItemData(row);
     reader = m_pCurReader;
     isImm = m_bCurIsImm != 0;
@@ -499,7 +502,7 @@ void CMainFrame::ShowMessagePreviewJob(int row) {
   OnUi([&] { m_ui.preview->Invalidate(); });
 
   std::optional<MessagePreview> preview = ShowMessagePreview(*reader, *index, isImm, tempBase, *m_ui.fileInfo);
-  if (!preview) return;
+  if (!preview || !IsCurrent(generation)) return;
   OnUi([&] { m_ui.preview->SetHeaderTexts(preview->Subject, preview->From, preview->To, preview->Date); });
   ShowPreviewPath(preview->Path);
   OnUi([&] {

@@ -98,7 +98,7 @@ class CMainFrame : public MessageWindow {
   void ScanThreadProc(unsigned generation);
   void ScanOneFile(const std::u16string& path, unsigned generation);
   int RunMessageListJob(unsigned generation);
-  void ShowMessagePreviewJob(int row);
+  void ShowMessagePreviewJob(int row, unsigned generation);
   void ShowPreviewPath(const std::u16string& path);
 
   // Starts job on a new worker, which first waits for the previous worker to end.

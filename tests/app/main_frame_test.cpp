@@ -500,3 +500,32 @@ TEST_F(MainFrameTest, StopDuringAListingKeepsTheRowsMadeSoFar) {
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+TEST_F(MainFrameTest, AJobStartedWhileAStoppedOneFinishesHasTheWindowToItself) {
+  OpenFiles({files.Write("big.mbox", Mbox(40000))});
+  ASSERT_TRUE(WaitIdle());
+  shell.boxes.clear();
+  bool restarted = false;
+  shell.onProgressPos = [&](int pos) {
+    if (pos > 0 && pos < 40000 && !restarted && shell.progressUpper == 40000) {
+      restarted = true;
+      frame.OnMboxStop();
+      ClickChildOf(0);  // the stopped listing has not ended yet
+    }
+  };
+  ClickChildOf(0);
+  ASSERT_TRUE(WaitIdle());
+  ASSERT_TRUE(restarted);
+  // Only the second listing's rows and its one final box.
+  ASSERT_EQ(list.rows.size(), 40000u);
+  for (std::size_t i = 0; i < list.rows.size(); ++i) ASSERT_EQ(list.rows[i].ItemData, i);
+  EXPECT_EQ(shell.boxes, (std::vector<std::string>{"Are you sure to stop the running process?",
+                                                   "Click on emails items to see preview."}));
+  EXPECT_FALSE(app.IsBusy());
+}
+
+}  // namespace
+}  // namespace corvane
