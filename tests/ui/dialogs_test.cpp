@@ -223,8 +223,15 @@ void DialogsTest::SnapshotThroughTheCommands() {
     return true;
   };
   std::u16string chosen = good;
-  window.snapshotDialogRunner = [&](bool) { return std::optional<std::u16string>(chosen); };
-  window.Frame().OnLoadSnapshot();
+  std::vector<bool> asked;
+  window.snapshotDialogRunner = [&](bool save) {
+    asked.push_back(save);
+    return std::optional<std::u16string>(chosen);
+  };
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);  // Load Snapshot
+  QCOMPARE(asked, std::vector<bool>{false});
   CCheckTreeCtrl* tree = window.Tree();
   QCOMPARE(tree->topLevelItemCount(), 1);
   QCOMPARE(tree->topLevelItem(0)->text(0), mailbox);
@@ -241,7 +248,8 @@ void DialogsTest::SnapshotThroughTheCommands() {
 
   // Saved again through the command, the file is the one that was loaded.
   chosen = ToWide(dir.filePath(QStringLiteral("again.MBOXVIEWCVN")));
-  window.Frame().OnSaveSnapshot();
+  QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);  // Save Snapshot
+  QCOMPARE(asked.back(), true);
   QFile first(QString::fromStdU16String(good)), second(QString::fromStdU16String(chosen));
   QVERIFY(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
   QCOMPARE(second.readAll(), first.readAll());
